@@ -1,0 +1,34 @@
+// One effect instance driven through its record, as a host drives it.
+#pragma once
+
+#include <string>
+
+#include "pluginlibrary.h"
+
+class HostedEffect {
+public:
+    // Calls the entry with the callback; throws HostError when the entry
+    // answers null or the record's magic is wrong.
+    HostedEffect(PluginEntry entry, audioMasterCallback callback);
+    // Sends effClose unless close() already did.
+    ~HostedEffect();
+    HostedEffect(const HostedEffect&) = delete;
+    HostedEffect& operator=(const HostedEffect&) = delete;
+
+    AEffect* record() const noexcept { return effect; }
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr, float opt = 0.0f) const noexcept;
+    // The text a text opcode writes, read from a zeroed buffer.
+    std::string text(VstInt32 opcode, VstInt32 index = 0) const;
+    void setParameter(VstInt32 index, float value) const noexcept;
+    float getParameter(VstInt32 index) const noexcept;
+    void process(float** inputs, float** outputs, VstInt32 sampleFrames) const noexcept;
+    void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) const noexcept;
+    void processDoubleReplacing(double** inputs, double** outputs,
+                                VstInt32 sampleFrames) const noexcept;
+    // Sends effClose and answers what the entry answered; the record is gone.
+    VstIntPtr close() noexcept;
+
+private:
+    AEffect* effect;
+};
