@@ -19,6 +19,12 @@ struct VstKeyCode {
     unsigned char modifier;
 };
 
+static_assert(sizeof(ERect) == 8);
+static_assert(sizeof(VstKeyCode) == 8);
+static_assert(offsetof(VstKeyCode, character) == 0);
+static_assert(offsetof(VstKeyCode, virt) == 4);
+static_assert(offsetof(VstKeyCode, modifier) == 5);
+
 class AEffEditor {
 public:
     explicit AEffEditor(AudioEffect* effect) noexcept : effect(effect) {}

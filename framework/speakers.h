@@ -21,8 +21,14 @@ struct VstSpeakerArrangement {
 };
 
 static_assert(sizeof(VstSpeakerProperties) == 112);
+static_assert(offsetof(VstSpeakerProperties, azimuth) == 0);
+static_assert(offsetof(VstSpeakerProperties, elevation) == 4);
+static_assert(offsetof(VstSpeakerProperties, radius) == 8);
+static_assert(offsetof(VstSpeakerProperties, reserved) == 12);
 static_assert(offsetof(VstSpeakerProperties, name) == 16);
 static_assert(offsetof(VstSpeakerProperties, type) == 80);
 static_assert(offsetof(VstSpeakerProperties, future) == 84);
 static_assert(sizeof(VstSpeakerArrangement) == 8);
+static_assert(offsetof(VstSpeakerArrangement, type) == 0);
+static_assert(offsetof(VstSpeakerArrangement, numChannels) == 4);
 static_assert(offsetof(VstSpeakerArrangement, speakers) == 8);
