@@ -62,8 +62,11 @@ double AudioEffectX::updateSampleRate() noexcept {
 
 VstInt32 AudioEffectX::updateBlockSize() noexcept {
     if (audioMaster) {
+        // An answer no block size can hold (possible where pointers are wider
+        // than 32 bits) is ignored like one of 0 or less.
         const VstIntPtr size = callHost(audioMasterGetBlockSize);
-        if (size > 0) blockSize = static_cast<VstInt32>(size);
+        const auto narrowed = static_cast<VstInt32>(size);
+        if (size > 0 && narrowed == size) blockSize = narrowed;
     }
     return blockSize;
 }
@@ -179,7 +182,8 @@ bool AudioEffectX::endEdit(VstInt32 index) noexcept {
 }
 
 bool AudioEffectX::openFileSelector(void* fileSelect) noexcept {
-    return audioMaster && fileSelect && callHost(audioMasterOpenFileSelector, 0, 0, fileSelect) != 0;
+    return audioMaster && fileSelect &&
+           callHost(audioMasterOpenFileSelector, 0, 0, fileSelect) != 0;
 }
 
 bool AudioEffectX::closeFileSelector(void* fileSelect) noexcept {
