@@ -294,4 +294,39 @@ TEST_F(AudioEffectXTest, ResumeOfASynthWithoutACallbackStillCallsWantEvents) {
     effect.resume();
     EXPECT_EQ(effect.wanted, std::vector<VstInt32>{1});
 }
+
+// Each capability text is its constant's own name.
+TEST(CapabilityTextsTest, EachTextIsItsName) {
+#define NAMED(group, name)                                                                         \
+    { group::name, #name }
+    const struct {
+        const char* text;
+        const char* name;
+    } texts[] = {
+        NAMED(hostCapabilityTexts, sendVstEvents),
+        NAMED(hostCapabilityTexts, sendVstMidiEvent),
+        NAMED(hostCapabilityTexts, sendVstTimeInfo),
+        NAMED(hostCapabilityTexts, receiveVstEvents),
+        NAMED(hostCapabilityTexts, receiveVstMidiEvent),
+        NAMED(hostCapabilityTexts, reportConnectionChanges),
+        NAMED(hostCapabilityTexts, acceptIOChanges),
+        NAMED(hostCapabilityTexts, sizeWindow),
+        NAMED(hostCapabilityTexts, offline),
+        NAMED(hostCapabilityTexts, openFileSelector),
+        NAMED(hostCapabilityTexts, closeFileSelector),
+        NAMED(hostCapabilityTexts, startStopProcess),
+        NAMED(hostCapabilityTexts, shellCategory),
+        NAMED(hostCapabilityTexts, sendVstMidiEventFlagIsRealtime),
+        NAMED(pluginCapabilityTexts, sendVstEvents),
+        NAMED(pluginCapabilityTexts, sendVstMidiEvent),
+        NAMED(pluginCapabilityTexts, receiveVstEvents),
+        NAMED(pluginCapabilityTexts, receiveVstMidiEvent),
+        NAMED(pluginCapabilityTexts, receiveVstTimeInfo),
+        NAMED(pluginCapabilityTexts, offline),
+        NAMED(pluginCapabilityTexts, midiProgramNames),
+        NAMED(pluginCapabilityTexts, bypass),
+    };
+#undef NAMED
+    for (const auto& entry : texts) EXPECT_STREQ(entry.text, entry.name);
+}
 } // namespace
