@@ -2,7 +2,9 @@
 // write.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "guardedtext.h"
 #include "vststring.h"
@@ -56,6 +58,44 @@ TEST(VstStringTest, TextAndBytesWritten) {
         EXPECT_EQ(result.text, row.text);
         EXPECT_EQ(result.written, row.written);
         EXPECT_EQ(returned, destination);
+    }
+}
+
+// Every length of text and source against every limit up to beyond both.
+TEST(VstStringTest, EveryLengthAgainstEveryLimit) {
+    const std::string lower = "abcdefghijkl";
+    const std::string upper = "ABCDEFGHIJKL";
+    for (std::size_t sourceLength = 0; sourceLength <= upper.size(); ++sourceLength) {
+        const std::string source = upper.substr(0, sourceLength);
+        for (VstInt32 n = 0; n <= 30; ++n) {
+            const auto limit = static_cast<std::size_t>(n);
+            SCOPED_TRACE(testing::Message() << "source \"" << source << "\" limit " << n);
+            const GuardedText copy =
+                guardedWrite([&](char* buffer) { vst_strncpy(buffer, source.c_str(), n); });
+            EXPECT_EQ(copy.text, source.substr(0, limit));
+            EXPECT_EQ(copy.written, fullWrite(source, n));
+
+            for (std::size_t textLength = 0; textLength <= lower.size(); ++textLength) {
+                const std::string text = lower.substr(0, textLength);
+                SCOPED_TRACE(testing::Message() << "text \"" << text << '"');
+                // The characters that fit and their terminator follow the text;
+                // index n is zeroed; nothing else changes.
+                std::string written(limit + 1, '.');
+                if (textLength < limit) {
+                    const std::size_t end = std::min(textLength + sourceLength, limit);
+                    written.replace(textLength, end - textLength, end - textLength, 'x');
+                    written[end] = '0';
+                }
+                written[limit] = '0';
+                // A zero written over the text's own terminator changes nothing.
+                if (textLength <= limit && written[textLength] == '0') written[textLength] = '.';
+                written.erase(written.find_last_not_of('.') + 1);
+                const GuardedText append = guardedWrite(
+                    [&](char* buffer) { vst_strncat(buffer, source.c_str(), n); }, text.c_str());
+                EXPECT_EQ(append.text, (text + source).substr(0, limit));
+                EXPECT_EQ(append.written, written);
+            }
+        }
     }
 }
 } // namespace
