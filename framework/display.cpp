@@ -20,7 +20,8 @@ constexpr double nonNegativeLimit = 99999999.0;
 constexpr double negativeLimit = 9999999.0;
 constexpr int characterBudget = 8;
 constexpr double radix = 10.0;
-constexpr VstInt32 firstDivisor = 100000000;
+// Integers from here up show the overflow text.
+constexpr VstInt32 integerLimit = 100000000;
 // Ten digits hold the magnitude of every int32.
 constexpr std::uint32_t largestPlace = 1000000000;
 // Exact powers of ten for the fraction digits: a library pow need not be
@@ -130,7 +131,7 @@ void AudioEffect::float2string(float value, char* text, VstInt32 maxLen) noexcep
 // the empty text. Negative values are shown in full through their unsigned
 // magnitude, which holds the most negative int32 too.
 void AudioEffect::int2string(VstInt32 value, char* text, VstInt32 maxLen) noexcept {
-    if (value >= firstDivisor) {
+    if (value >= integerLimit) {
         vst_strncpy(text, overflowText, maxLen);
         return;
     }

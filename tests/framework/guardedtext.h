@@ -33,9 +33,10 @@ template <typename Write> GuardedText guardedWrite(Write write, const char* befo
     const void* terminator = std::memchr(start, 0, size);
     result.text = terminator != nullptr ? std::string(start, static_cast<const char*>(terminator))
                                         : std::string(start, size);
+    result.written.resize(size);
     for (std::size_t i = 0; i < size; ++i) {
         const bool changed = after[0][i] != initial[0][i] || after[1][i] != initial[1][i];
-        result.written += !changed ? '.' : after[0][i] == 0 ? '0' : 'x';
+        result.written[i] = !changed ? '.' : after[0][i] == 0 ? '0' : 'x';
     }
     result.written.erase(result.written.find_last_not_of('.') + 1);
     return result;
@@ -46,4 +47,24 @@ template <typename Write> GuardedText guardedWrite(Write write, const char* befo
 inline std::string fullWrite(const std::string& text, int n) {
     const std::size_t length = std::min(text.size(), static_cast<std::size_t>(n));
     return std::string(length, 'x') + std::string(static_cast<std::size_t>(n) + 1 - length, '0');
+}
+
+// Whether a write with limit n leaves exactly `text` cut to n characters, zeros
+// up to and including index n, and every byte past n as it was, over two
+// different fillings. The same check as guardedWrite and fullWrite together,
+// without building strings, for tests that make very many writes.
+template <typename Write> bool writesCutText(Write write, const std::string& text, int n) {
+    constexpr std::size_t size = 64;
+    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(n));
+    for (const char filling : {'\xA5', '\x5A'}) {
+        std::array<char, size> buffer;
+        std::array<char, size> expected;
+        buffer.fill(filling);
+        expected.fill(filling);
+        std::memcpy(expected.data(), text.data(), length);
+        std::memset(expected.data() + length, 0, static_cast<std::size_t>(n) + 1 - length);
+        write(buffer.data());
+        if (buffer != expected) return false;
+    }
+    return true;
 }
