@@ -13,3 +13,6 @@ set(CMAKE_CXX_FLAGS_INIT "-m32 -msse2 -mfpmath=sse")
 
 find_program(QEMU_I386 qemu-i386-static REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU_I386})
+
+# pkg-config answers for 32-bit libraries only, not the native ones.
+set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/i386-linux-gnu/pkgconfig:/usr/share/pkgconfig)

@@ -16,7 +16,8 @@ mkdir -p "$(dirname "$prefix")"
 (
     flock 9
     if [[ ! -f $prefix/.ready ]]; then
-        /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 </dev/null
+        /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1 </dev/null ||
+            { echo "wine64.sh: cannot create the wine prefix $prefix" >&2; exit 1; }
         /usr/lib/wine/wineserver64 --wait
         touch "$prefix/.ready"
     fi
