@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
-    googletest libbenchmark-dev libsndfile1-dev libcli11-dev
+    googletest libbenchmark-dev libsndfile1-dev libcli11-dev pkg-config
 )
 
 missing=()
