@@ -31,6 +31,14 @@ std::string HostedEffect::text(VstInt32 opcode, VstInt32 index) const {
     return buffer.data();
 }
 
+void HostedEffect::open(float sampleRate, VstInt32 maxBlockSize) const noexcept {
+    dispatch(effOpen);
+    dispatch(effSetSampleRate, 0, 0, nullptr, sampleRate);
+    dispatch(effSetBlockSize, 0, maxBlockSize);
+}
+
+void HostedEffect::setActive(bool active) const noexcept { dispatch(effMainsChanged, 0, active); }
+
 void HostedEffect::setParameter(VstInt32 index, float value) const noexcept {
     effect->setParameter(effect, index, value);
 }

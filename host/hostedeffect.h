@@ -20,6 +20,11 @@ public:
                        void* ptr = nullptr, float opt = 0.0f) const noexcept;
     // The text a text opcode writes, read from a zeroed buffer.
     std::string text(VstInt32 opcode, VstInt32 index = 0) const;
+    // Prepares the effect as a host does before processing: effOpen, then the
+    // sample rate and the largest block size it will be sent.
+    void open(float sampleRate, VstInt32 maxBlockSize) const noexcept;
+    // Switches the effect on or off (effMainsChanged).
+    void setActive(bool active) const noexcept;
     void setParameter(VstInt32 index, float value) const noexcept;
     float getParameter(VstInt32 index) const noexcept;
     void process(float** inputs, float** outputs, VstInt32 sampleFrames) const noexcept;

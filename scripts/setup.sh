@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev
-    googletest libbenchmark-dev libsndfile1-dev libcli11-dev
+    googletest libbenchmark-dev libsndfile1-dev libcli11-dev pkg-config
     g++-multilib g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wine64 qemu-user-static
 )
