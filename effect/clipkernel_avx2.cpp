@@ -1,0 +1,34 @@
+// Eight samples at a time with AVX2.
+#include "clipvariants.h"
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+
+namespace {
+// Four float products with a double gain, each exact product rounded to
+// float once.
+__attribute__((target("avx2"))) inline __m128 scale(__m128 samples, __m256d gain) {
+    return _mm256_cvtpd_ps(_mm256_mul_pd(_mm256_cvtps_pd(samples), gain));
+}
+} // namespace
+
+__attribute__((target("avx2"))) void clipKernelAvx2(const float* in, float* out, std::size_t count,
+                                                    ClipGains gains) noexcept {
+    const __m256d pre = _mm256_set1_pd(gains.pre);
+    const __m256d post = _mm256_set1_pd(gains.post);
+    const __m256 clip = _mm256_set1_ps(gains.clip);
+    const __m256 negClip = _mm256_set1_ps(gains.negClip);
+    std::size_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        const __m256 value =
+            _mm256_set_m128(scale(_mm_loadu_ps(in + i + 4), pre), scale(_mm_loadu_ps(in + i), pre));
+        const __m256 above = _mm256_cmp_ps(value, clip, _CMP_GT_OQ);
+        const __m256 below = _mm256_cmp_ps(value, negClip, _CMP_LT_OQ);
+        const __m256 clipped =
+            _mm256_blendv_ps(_mm256_blendv_ps(value, negClip, below), clip, above);
+        _mm_storeu_ps(out + i, scale(_mm256_castps256_ps128(clipped), post));
+        _mm_storeu_ps(out + i + 4, scale(_mm256_extractf128_ps(clipped, 1), post));
+    }
+    for (; i < count; ++i) out[i] = clipSample(in[i], gains);
+}
+#endif
