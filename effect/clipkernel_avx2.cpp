@@ -2,6 +2,7 @@
 #include "clipvariants.h"
 
 #if defined(__x86_64__)
+#include <algorithm>
 #include <immintrin.h>
 
 namespace {
@@ -18,17 +19,21 @@ __attribute__((target("avx2"))) void clipKernelAvx2(const float* in, float* out,
     const __m256d post = _mm256_set1_pd(gains.post);
     const __m256 clip = _mm256_set1_ps(gains.clip);
     const __m256 negClip = _mm256_set1_ps(gains.negClip);
-    std::size_t i = 0;
-    for (; i + 8 <= count; i += 8) {
-        const __m256 value =
-            _mm256_set_m128(scale(_mm_loadu_ps(in + i + 4), pre), scale(_mm_loadu_ps(in + i), pre));
-        const __m256 above = _mm256_cmp_ps(value, clip, _CMP_GT_OQ);
-        const __m256 below = _mm256_cmp_ps(value, negClip, _CMP_LT_OQ);
-        const __m256 clipped =
-            _mm256_blendv_ps(_mm256_blendv_ps(value, negClip, below), clip, above);
-        _mm_storeu_ps(out + i, scale(_mm256_castps256_ps128(clipped), post));
-        _mm_storeu_ps(out + i + 4, scale(_mm256_extractf128_ps(clipped, 1), post));
+    const std::size_t whole = count - count % 8;
+    for (std::size_t start = 0; start < whole; start += clipChunk) {
+        const std::size_t end = std::min(start + clipChunk, whole);
+        for (std::size_t i = start; i < end; i += 8) {
+            const __m256 value = _mm256_set_m128(scale(_mm_loadu_ps(in + i + 4), pre),
+                                                 scale(_mm_loadu_ps(in + i), pre));
+            const __m256 above = _mm256_cmp_ps(value, clip, _CMP_GT_OQ);
+            const __m256 below = _mm256_cmp_ps(value, negClip, _CMP_LT_OQ);
+            _mm256_storeu_ps(
+                out + i, _mm256_blendv_ps(_mm256_blendv_ps(value, negClip, below), clip, above));
+        }
+        for (std::size_t i = start; i < end; i += 4) {
+            _mm_storeu_ps(out + i, scale(_mm_loadu_ps(out + i), post));
+        }
     }
-    for (; i < count; ++i) out[i] = clipSample(in[i], gains);
+    for (std::size_t i = whole; i < count; ++i) out[i] = clipSample(in[i], gains);
 }
 #endif

@@ -2,6 +2,7 @@
 #include "clipvariants.h"
 
 #if defined(__x86_64__)
+#include <algorithm>
 // GCC 12's AVX-512 headers build their don't-care operands from deliberately
 // uninitialised variables, which its own warning then flags.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
@@ -18,10 +19,6 @@ __attribute__((target("avx512f"))) inline __m512 join(__m256 low, __m256 high) {
     return _mm512_castpd_ps(_mm512_insertf64x4(_mm512_castpd256_pd512(_mm256_castps_pd(low)),
                                                _mm256_castps_pd(high), 1));
 }
-
-__attribute__((target("avx512f"))) inline __m256 upperHalf(__m512 v) {
-    return _mm256_castpd_ps(_mm512_extractf64x4_pd(_mm512_castps_pd(v), 1));
-}
 } // namespace
 
 __attribute__((target("avx512f"))) void
@@ -30,17 +27,22 @@ clipKernelAvx512(const float* in, float* out, std::size_t count, ClipGains gains
     const __m512d post = _mm512_set1_pd(gains.post);
     const __m512 clip = _mm512_set1_ps(gains.clip);
     const __m512 negClip = _mm512_set1_ps(gains.negClip);
-    std::size_t i = 0;
-    for (; i + 16 <= count; i += 16) {
-        const __m512 value =
-            join(scale(_mm256_loadu_ps(in + i), pre), scale(_mm256_loadu_ps(in + i + 8), pre));
-        const __mmask16 above = _mm512_cmp_ps_mask(value, clip, _CMP_GT_OQ);
-        const __mmask16 below = _mm512_cmp_ps_mask(value, negClip, _CMP_LT_OQ);
-        const __m512 clipped =
-            _mm512_mask_blend_ps(above, _mm512_mask_blend_ps(below, value, negClip), clip);
-        _mm256_storeu_ps(out + i, scale(_mm512_castps512_ps256(clipped), post));
-        _mm256_storeu_ps(out + i + 8, scale(upperHalf(clipped), post));
+    const std::size_t whole = count - count % 16;
+    for (std::size_t start = 0; start < whole; start += clipChunk) {
+        const std::size_t end = std::min(start + clipChunk, whole);
+        for (std::size_t i = start; i < end; i += 16) {
+            const __m512 value =
+                join(scale(_mm256_loadu_ps(in + i), pre), scale(_mm256_loadu_ps(in + i + 8), pre));
+            const __mmask16 above = _mm512_cmp_ps_mask(value, clip, _CMP_GT_OQ);
+            const __mmask16 below = _mm512_cmp_ps_mask(value, negClip, _CMP_LT_OQ);
+            _mm512_storeu_ps(
+                out + i,
+                _mm512_mask_blend_ps(above, _mm512_mask_blend_ps(below, value, negClip), clip));
+        }
+        for (std::size_t i = start; i < end; i += 8) {
+            _mm256_storeu_ps(out + i, scale(_mm256_loadu_ps(out + i), post));
+        }
     }
-    for (; i < count; ++i) out[i] = clipSample(in[i], gains);
+    for (std::size_t i = whole; i < count; ++i) out[i] = clipSample(in[i], gains);
 }
 #endif

@@ -1,4 +1,5 @@
 // The floor: four samples at a time with SSE2.
+#include <algorithm>
 #include <emmintrin.h>
 
 #include "clipvariants.h"
@@ -24,13 +25,18 @@ __attribute__((target("sse2"))) void clipKernelSse2(const float* in, float* out,
     const __m128d post = _mm_set1_pd(gains.post);
     const __m128 clip = _mm_set1_ps(gains.clip);
     const __m128 negClip = _mm_set1_ps(gains.negClip);
-    std::size_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-        const __m128 value = scale(_mm_loadu_ps(in + i), pre);
-        const __m128 above = _mm_cmpgt_ps(value, clip);
-        const __m128 below = _mm_cmplt_ps(value, negClip);
-        const __m128 clipped = select(above, clip, select(below, negClip, value));
-        _mm_storeu_ps(out + i, scale(clipped, post));
+    const std::size_t whole = count - count % 4;
+    for (std::size_t start = 0; start < whole; start += clipChunk) {
+        const std::size_t end = std::min(start + clipChunk, whole);
+        for (std::size_t i = start; i < end; i += 4) {
+            const __m128 value = scale(_mm_loadu_ps(in + i), pre);
+            const __m128 above = _mm_cmpgt_ps(value, clip);
+            const __m128 below = _mm_cmplt_ps(value, negClip);
+            _mm_storeu_ps(out + i, select(above, clip, select(below, negClip, value)));
+        }
+        for (std::size_t i = start; i < end; i += 4) {
+            _mm_storeu_ps(out + i, scale(_mm_loadu_ps(out + i), post));
+        }
     }
-    for (; i < count; ++i) out[i] = clipSample(in[i], gains);
+    for (std::size_t i = whole; i < count; ++i) out[i] = clipSample(in[i], gains);
 }

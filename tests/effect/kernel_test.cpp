@@ -102,7 +102,10 @@ TEST(ClipKernelTest, EveryVariantMatchesTheLiteralPathBitForBit) {
                                       std::isnan(parameters.clipValue.load()) ||
                                       std::isnan(parameters.postClipGain.load());
 
-            const std::size_t length = 1 + draw.below(maxLength);
+            // Now and then a block long enough to span several of the
+            // kernels' internal chunks.
+            const std::size_t length =
+                trial % 8 == 7 ? 1000 + draw.below(2200) : 1 + draw.below(maxLength);
             const std::size_t offset = draw.below(maxOffset);
             std::vector<float> left(offset + length), right(offset + length);
             for (std::size_t k = offset; k < offset + length; ++k) {
