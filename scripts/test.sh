@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
-for preset in linux-x86_64 linux-x86_64-asan; do
+for preset in linux-x86_64 linux-x86_64-asan linux-x86_64-tsan; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
