@@ -67,6 +67,7 @@ run_preset() {
 
 run_preset linux-x86_64
 run_preset linux-x86_64-asan
+run_preset linux-x86_64-tsan
 run_preset linux-i386
 run_preset windows-x64
 run_preset windows-x86
