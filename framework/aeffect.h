@@ -32,10 +32,11 @@ using AEffectGetParameterProc = float(VSTCALLBACK*)(AEffect* effect, VstInt32 in
 
 // A four-character code: the first character is the most significant byte.
 constexpr VstInt32 fourCharCode(char c0, char c1, char c2, char c3) {
-    return static_cast<VstInt32>((static_cast<std::uint32_t>(static_cast<unsigned char>(c0)) << 24) |
-                                 (static_cast<std::uint32_t>(static_cast<unsigned char>(c1)) << 16) |
-                                 (static_cast<std::uint32_t>(static_cast<unsigned char>(c2)) << 8) |
-                                 static_cast<std::uint32_t>(static_cast<unsigned char>(c3)));
+    return static_cast<VstInt32>(
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c0)) << 24) |
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c1)) << 16) |
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(c2)) << 8) |
+        static_cast<std::uint32_t>(static_cast<unsigned char>(c3)));
 }
 
 constexpr VstInt32 kEffectMagic = fourCharCode('V', 's', 't', 'P');

@@ -47,8 +47,7 @@ VstIntPtr AudioEffect::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr val
         break;
     case effIdentify: return kEffectIdentify;
     case effGetChunk: return ptr ? getChunk(static_cast<void**>(ptr), index != 0) : 0;
-    case effSetChunk:
-        return ptr ? setChunk(ptr, static_cast<VstInt32>(value), index != 0) : 0;
+    case effSetChunk: return ptr ? setChunk(ptr, static_cast<VstInt32>(value), index != 0) : 0;
     default: break;
     }
     return 0;

@@ -36,8 +36,8 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
         return ptr && getOutputProperties(index, static_cast<VstPinProperties*>(ptr)) ? 1 : 0;
     case effGetPlugCategory: return getPlugCategory();
     case effOfflineNotify:
-        return ptr && offlineNotify(static_cast<VstAudioFile*>(ptr),
-                                    static_cast<VstInt32>(value), index != 0)
+        return ptr && offlineNotify(static_cast<VstAudioFile*>(ptr), static_cast<VstInt32>(value),
+                                    index != 0)
                    ? 1
                    : 0;
     case effOfflinePrepare:
@@ -49,8 +49,7 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
         return ptr && offlineRun(static_cast<VstOfflineTask*>(ptr), static_cast<VstInt32>(value))
                    ? 1
                    : 0;
-    case effProcessVarIo:
-        return ptr && processVariableIo(static_cast<VstVariableIo*>(ptr)) ? 1 : 0;
+    case effProcessVarIo: return ptr && processVariableIo(static_cast<VstVariableIo*>(ptr)) ? 1 : 0;
     case effSetSpeakerArrangement: {
         auto* input = reinterpret_cast<VstSpeakerArrangement*>(value);
         auto* output = static_cast<VstSpeakerArrangement*>(ptr);
@@ -65,9 +64,8 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
     case effCanDo: return text ? canDo(text) : 0;
     case effGetTailSize: return getGetTailSize();
     case effGetParameterProperties:
-        return ptr && getParameterProperties(index, static_cast<VstParameterProperties*>(ptr))
-                   ? 1
-                   : 0;
+        return ptr && getParameterProperties(index, static_cast<VstParameterProperties*>(ptr)) ? 1
+                                                                                               : 0;
     case effGetVstVersion: return getVstVersion();
     case effEditKeyDown:
     case effEditKeyUp: {
@@ -98,15 +96,12 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
     case effShellGetNextPlugin: return text ? getNextShellPlugin(text) : 0;
     case effStartProcess: return startProcess();
     case effStopProcess: return stopProcess();
-    case effSetTotalSampleToProcess:
-        return setTotalSampleToProcess(static_cast<VstInt32>(value));
+    case effSetTotalSampleToProcess: return setTotalSampleToProcess(static_cast<VstInt32>(value));
     case effSetPanLaw: return setPanLaw(static_cast<VstInt32>(value), opt) ? 1 : 0;
-    case effBeginLoadBank:
-        return ptr ? beginLoadBank(static_cast<VstPatchChunkInfo*>(ptr)) : 0;
+    case effBeginLoadBank: return ptr ? beginLoadBank(static_cast<VstPatchChunkInfo*>(ptr)) : 0;
     case effBeginLoadProgram:
         return ptr ? beginLoadProgram(static_cast<VstPatchChunkInfo*>(ptr)) : 0;
-    case effSetProcessPrecision:
-        return setProcessPrecision(static_cast<VstInt32>(value)) ? 1 : 0;
+    case effSetProcessPrecision: return setProcessPrecision(static_cast<VstInt32>(value)) ? 1 : 0;
     case effGetNumMidiInputChannels: return getNumMidiInputChannels();
     case effGetNumMidiOutputChannels: return getNumMidiOutputChannels();
     default: return AudioEffect::dispatcher(opcode, index, value, ptr, opt);

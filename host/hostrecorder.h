@@ -22,7 +22,7 @@ class HostRecorder {
 public:
     static HostRecorder& instance();
     static VstIntPtr VSTCALLBACK callback(AEffect* effect, VstInt32 opcode, VstInt32 index,
-                                         VstIntPtr value, void* ptr, float opt);
+                                          VstIntPtr value, void* ptr, float opt);
 
     // Forgets every recorded call and every answer set, and keeps calls again.
     void reset();

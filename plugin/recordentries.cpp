@@ -4,7 +4,9 @@
 #include "opcodes.h"
 
 namespace {
-AudioEffect* objectOf(AEffect* effect) noexcept { return static_cast<AudioEffect*>(effect->object); }
+AudioEffect* objectOf(AEffect* effect) noexcept {
+    return static_cast<AudioEffect*>(effect->object);
+}
 } // namespace
 
 VstIntPtr VSTCALLBACK dispatcherEntry(AEffect* effect, VstInt32 opcode, VstInt32 index,
@@ -32,11 +34,11 @@ float VSTCALLBACK getParameterEntry(AEffect* effect, VstInt32 index) noexcept {
 }
 
 void VSTCALLBACK processReplacingEntry(AEffect* effect, float** inputs, float** outputs,
-                                      VstInt32 sampleFrames) noexcept {
+                                       VstInt32 sampleFrames) noexcept {
     objectOf(effect)->processReplacing(inputs, outputs, sampleFrames);
 }
 
 void VSTCALLBACK processDoubleReplacingEntry(AEffect* effect, double** inputs, double** outputs,
-                                            VstInt32 sampleFrames) noexcept {
+                                             VstInt32 sampleFrames) noexcept {
     objectOf(effect)->processDoubleReplacing(inputs, outputs, sampleFrames);
 }

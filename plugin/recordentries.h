@@ -11,6 +11,6 @@ void VSTCALLBACK processEntry(AEffect* effect, float** inputs, float** outputs,
 void VSTCALLBACK setParameterEntry(AEffect* effect, VstInt32 index, float parameter) noexcept;
 float VSTCALLBACK getParameterEntry(AEffect* effect, VstInt32 index) noexcept;
 void VSTCALLBACK processReplacingEntry(AEffect* effect, float** inputs, float** outputs,
-                                      VstInt32 sampleFrames) noexcept;
+                                       VstInt32 sampleFrames) noexcept;
 void VSTCALLBACK processDoubleReplacingEntry(AEffect* effect, double** inputs, double** outputs,
-                                            VstInt32 sampleFrames) noexcept;
+                                             VstInt32 sampleFrames) noexcept;

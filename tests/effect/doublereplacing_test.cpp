@@ -129,15 +129,9 @@ TEST(ClipDoubleTest, RandomBlocksMatchTheSplit) {
         for (std::size_t k = 0; k < frames; ++k) {
             left[k] = value(engine) + bias;
             switch (engine() % 16) {
-            case 0:
-                right[k] = -0.0;
-                break;
-            case 1:
-                right[k] = nan;
-                break;
-            default:
-                right[k] = value(engine) + bias;
-                break;
+            case 0: right[k] = -0.0; break;
+            case 1: right[k] = nan; break;
+            default: right[k] = value(engine) + bias; break;
             }
         }
         Block in(left, right);

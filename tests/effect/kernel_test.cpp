@@ -41,12 +41,9 @@ public:
     }
     float any() {
         switch (engine() % 4) {
-        case 0:
-            return anyBits();
-        case 1:
-            return special();
-        default:
-            return audio();
+        case 0: return anyBits();
+        case 1: return special();
+        default: return audio();
         }
     }
     // A sample whose pre-gain result lands on or next to the clip level,

@@ -253,12 +253,8 @@ TEST(ArrangementTest, MatchingGoesThroughTheDerivedSteps) {
         effect.failDeallocate = false;
 
         switch (row.destination) {
-        case Left::Old:
-            EXPECT_EQ(destination.arrangement, old);
-            break;
-        case Left::None:
-            EXPECT_EQ(destination.arrangement, nullptr);
-            break;
+        case Left::Old: EXPECT_EQ(destination.arrangement, old); break;
+        case Left::None: EXPECT_EQ(destination.arrangement, nullptr); break;
         case Left::New: {
             ASSERT_NE(destination.arrangement, nullptr);
             const VstSpeakerArrangement& left = *destination.arrangement;

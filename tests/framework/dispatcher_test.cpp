@@ -441,27 +441,13 @@ TEST_P(DispatcherTable, EachOpcodeReachesItsOperationAndConvertsTheAnswer) {
         VstIntPtr expected = 0;
         switch (row.answer) {
         case Answer::Zero:
-        case Answer::EditorZero:
-            expected = 0;
-            break;
-        case Answer::Flag:
-            expected = scenario.answers.flag ? 1 : 0;
-            break;
-        case Answer::Integer:
-            expected = scenario.answers.integer;
-            break;
-        case Answer::Wide:
-            expected = scenario.answers.wide;
-            break;
-        case Answer::Identify:
-            expected = 0x4E764566;
-            break;
-        case Answer::Closed:
-            expected = 1;
-            break;
-        case Answer::EditorFlag:
-            expected = hasEditor && editorAnswer ? 1 : 0;
-            break;
+        case Answer::EditorZero: expected = 0; break;
+        case Answer::Flag: expected = scenario.answers.flag ? 1 : 0; break;
+        case Answer::Integer: expected = scenario.answers.integer; break;
+        case Answer::Wide: expected = scenario.answers.wide; break;
+        case Answer::Identify: expected = 0x4E764566; break;
+        case Answer::Closed: expected = 1; break;
+        case Answer::EditorFlag: expected = hasEditor && editorAnswer ? 1 : 0; break;
         }
         Log log;
         Driven driven(log, scenario.answers, scenario.editor);

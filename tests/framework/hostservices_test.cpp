@@ -31,23 +31,16 @@ enum class Result { Nothing, Bool, BoolOneOnly, ZeroOne, Int32, IntPtr, Pointer,
 
 VstIntPtr expectedResult(Result kind, VstIntPtr answer) {
     switch (kind) {
-    case Result::Nothing:
-        return 0;
-    case Result::Bool:
-        return answer != 0;
-    case Result::BoolOneOnly:
-        return answer == 1;
-    case Result::ZeroOne:
-        return answer != 0 ? 1 : 0;
-    case Result::Int32:
-        return static_cast<VstInt32>(answer);
+    case Result::Nothing: return 0;
+    case Result::Bool: return answer != 0;
+    case Result::BoolOneOnly: return answer == 1;
+    case Result::ZeroOne: return answer != 0 ? 1 : 0;
+    case Result::Int32: return static_cast<VstInt32>(answer);
     case Result::IntPtr:
-    case Result::Pointer:
-        return answer;
+    case Result::Pointer: return answer;
     case Result::Rate:
         return answer > 0 ? static_cast<VstIntPtr>(static_cast<float>(answer)) : 44100;
-    case Result::Size:
-        return answer > 0 && answer <= INT32_MAX ? answer : 1024;
+    case Result::Size: return answer > 0 && answer <= INT32_MAX ? answer : 1024;
     }
     return 0;
 }

@@ -44,9 +44,7 @@ TEST_F(EntryTest, AnyOtherVersionGivesARecordAfterOneCall) {
     }
 }
 
-TEST_F(EntryTest, NoCallbackGivesNoRecord) {
-    EXPECT_EQ(library.entry()(nullptr), nullptr);
-}
+TEST_F(EntryTest, NoCallbackGivesNoRecord) { EXPECT_EQ(library.entry()(nullptr), nullptr); }
 
 TEST_F(EntryTest, MainAndVSTPluginMainAreOneFunction) {
     ASSERT_NE(library.find("VSTPluginMain"), nullptr);
@@ -102,12 +100,12 @@ TEST(BaseRecordTest, TheRecordAsTheBaseConstructorLeavesIt) {
     EXPECT_EQ(record.version, 1);
     EXPECT_EQ(record.user, nullptr);
     EXPECT_NE(record.object, nullptr);
-    for (auto entry : {reinterpret_cast<void*>(record.dispatcher),
-                       reinterpret_cast<void*>(record.process),
-                       reinterpret_cast<void*>(record.setParameter),
-                       reinterpret_cast<void*>(record.getParameter),
-                       reinterpret_cast<void*>(record.processReplacing),
-                       reinterpret_cast<void*>(record.processDoubleReplacing)}) {
+    for (auto entry :
+         {reinterpret_cast<void*>(record.dispatcher), reinterpret_cast<void*>(record.process),
+          reinterpret_cast<void*>(record.setParameter),
+          reinterpret_cast<void*>(record.getParameter),
+          reinterpret_cast<void*>(record.processReplacing),
+          reinterpret_cast<void*>(record.processDoubleReplacing)}) {
         EXPECT_NE(entry, nullptr);
     }
     const char zeros[sizeof record.future] = {};

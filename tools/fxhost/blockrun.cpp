@@ -32,10 +32,8 @@ template <> double unwritten<double>() {
 template <typename Sample> Sample sample(TestSignal signal, VstInt32 k) {
     using limits = std::numeric_limits<Sample>;
     switch (signal) {
-    case TestSignal::silence:
-        return Sample(0);
-    case TestSignal::fullScale:
-        return (k / 16) % 2 == 0 ? Sample(1) : Sample(-1);
+    case TestSignal::silence: return Sample(0);
+    case TestSignal::fullScale: return (k / 16) % 2 == 0 ? Sample(1) : Sample(-1);
     case TestSignal::nonFinite: {
         const Sample values[] = {limits::quiet_NaN(), limits::infinity(), -limits::infinity(),
                                  Sample(0.5)};

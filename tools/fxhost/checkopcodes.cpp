@@ -24,16 +24,12 @@ struct Operands {
 
 Operands operandsFor(VstInt32 opcode, Guarded<unsigned char>& second) {
     switch (opcode) {
-    case effSetSampleRate:
-        return {0, kSampleRate};
-    case effSetBlockSize:
-        return {kBlockSize, 0.0f};
+    case effSetSampleRate: return {0, kSampleRate};
+    case effSetBlockSize: return {kBlockSize, 0.0f};
     // These take a second record, or the place for a pointer to one, in value.
     case effSetSpeakerArrangement:
-    case effGetSpeakerArrangement:
-        return {reinterpret_cast<VstIntPtr>(second.data()), 0.0f};
-    default:
-        return {0, 0.0f};
+    case effGetSpeakerArrangement: return {reinterpret_cast<VstIntPtr>(second.data()), 0.0f};
+    default: return {0, 0.0f};
     }
 }
 } // namespace
