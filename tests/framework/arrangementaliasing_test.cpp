@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "audioeffectx.h"
 
@@ -33,5 +34,20 @@ TEST_F(ArrangementAliasingTest, MatchingAnArrangementToItselfKeepsIt) {
     EXPECT_EQ(arrangement->numChannels, 2);
     EXPECT_STREQ(arrangement->speakers[1].name, "Right");
     EXPECT_EQ(arrangement->speakers[1].azimuth, -0.5f);
+}
+
+TEST_F(ArrangementAliasingTest, CopyingASpeakerOntoItselfOnlyCutsItsName) {
+    ASSERT_TRUE(effect.allocateArrangement(&arrangement, 1));
+    VstSpeakerProperties& speaker = arrangement->speakers[0];
+    std::memset(speaker.name, 'n', sizeof speaker.name);
+    speaker.type = 3;
+    speaker.elevation = 0.25f;
+    std::memset(speaker.future, 0x5A, sizeof speaker.future);
+
+    EXPECT_TRUE(effect.copySpeaker(&speaker, &speaker));
+    EXPECT_EQ(std::string(speaker.name), std::string(63, 'n'));
+    EXPECT_EQ(speaker.type, 3);
+    EXPECT_EQ(speaker.elevation, 0.25f);
+    for (char byte : speaker.future) EXPECT_EQ(byte, 0x5A);
 }
 } // namespace
