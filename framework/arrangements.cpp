@@ -51,8 +51,8 @@ bool AudioEffectX::copySpeaker(VstSpeakerProperties* to, VstSpeakerProperties* f
 bool AudioEffectX::matchArrangement(VstSpeakerArrangement** to,
                                     VstSpeakerArrangement* from) noexcept {
     if (!from) return false;
-    // An arrangement matched to itself matches already; releasing it first
-    // would free the source before it is read.
+    // Matching an arrangement with itself: it already matches, and releasing
+    // the destination would release the source before it is read.
     if (*to == from) return true;
     if (!deallocateArrangement(to)) return false;
     if (!allocateArrangement(to, from->numChannels)) return false;
