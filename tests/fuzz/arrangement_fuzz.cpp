@@ -77,23 +77,15 @@ public:
 
     void step() {
         switch (data.ConsumeIntegralInRange(0, 4)) {
-        case 0:
-            allocate();
-            break;
+        case 0: allocate(); break;
         case 1: {
             VstSpeakerArrangement*& slot = pickSlot();
             FUZZ_CHECK(effect.deallocateArrangement(&slot) && !slot);
             break;
         }
-        case 2:
-            write();
-            break;
-        case 3:
-            copySpeaker();
-            break;
-        default:
-            match();
-            break;
+        case 2: write(); break;
+        case 3: copySpeaker(); break;
+        default: match(); break;
         }
     }
 
@@ -106,12 +98,9 @@ private:
     // failed allocation costs a sanitizer warning on the output).
     VstInt32 consumeChannels() {
         switch (data.ConsumeIntegralInRange(0, 15)) {
-        case 0:
-            return data.ConsumeIntegralInRange<VstInt32>(INT_MIN, -1);
-        case 1:
-            return data.ConsumeIntegralInRange<VstInt32>(hugeChannels, INT_MAX);
-        default:
-            return data.ConsumeIntegralInRange<VstInt32>(0, maxBuiltChannels);
+        case 0: return data.ConsumeIntegralInRange<VstInt32>(INT_MIN, -1);
+        case 1: return data.ConsumeIntegralInRange<VstInt32>(hugeChannels, INT_MAX);
+        default: return data.ConsumeIntegralInRange<VstInt32>(0, maxBuiltChannels);
         }
     }
 
@@ -141,15 +130,13 @@ private:
     // A speaker of one of the arrangements, a loose record, or null.
     VstSpeakerProperties* pickSpeaker(VstSpeakerProperties& loose) {
         switch (data.ConsumeIntegralInRange(0, 2)) {
-        case 0:
-            return nullptr;
+        case 0: return nullptr;
         case 1: {
             VstSpeakerArrangement* slot = pickSlot();
             if (!slot || slot->numChannels == 0) return &loose;
             return &slot->speakers[data.ConsumeIntegralInRange<VstInt32>(0, slot->numChannels - 1)];
         }
-        default:
-            return &loose;
+        default: return &loose;
         }
     }
 
@@ -184,11 +171,8 @@ private:
         std::unique_ptr<std::uint32_t[]> loose;
         VstSpeakerArrangement* from = nullptr;
         switch (data.ConsumeIntegralInRange(0, 2)) {
-        case 0:
-            break;
-        case 1:
-            from = pickSlot();
-            break;
+        case 0: break;
+        case 1: from = pickSlot(); break;
         default: {
             const VstInt32 channels = consumeChannels();
             const std::size_t bytes = blockBytes(isBuildable(channels) ? channels : 0);

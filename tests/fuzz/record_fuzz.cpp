@@ -36,21 +36,15 @@ std::size_t outputTextLimit(VstInt32 opcode) {
     switch (opcode) {
     case effGetParamLabel:
     case effGetParamDisplay:
-    case effGetParamName:
-        return 8;
+    case effGetParamName: return 8;
     case effGetProgramName:
-    case effGetProgramNameIndexed:
-        return 24;
-    case effGetEffectName:
-        return 32;
+    case effGetProgramNameIndexed: return 24;
+    case effGetEffectName: return 32;
     case effGetVendorString:
     case effGetProductString:
-    case effShellGetNextPlugin:
-        return 64;
-    case effGetErrorText:
-        return 256;
-    default:
-        return 0;
+    case effShellGetNextPlugin: return 64;
+    case effGetErrorText: return 256;
+    default: return 0;
     }
 }
 
@@ -133,24 +127,12 @@ public:
 
     void step() {
         switch (data.ConsumeIntegralInRange(0, 6)) {
-        case 0:
-            dispatch();
-            break;
-        case 1:
-            setParameter();
-            break;
-        case 2:
-            checkParameter(consumeIndex());
-            break;
-        case 3:
-            processBlock<float>(effect->processReplacing);
-            break;
-        case 4:
-            processBlock<float>(effect->process);
-            break;
-        case 5:
-            processBlock<double>(effect->processDoubleReplacing);
-            break;
+        case 0: dispatch(); break;
+        case 1: setParameter(); break;
+        case 2: checkParameter(consumeIndex()); break;
+        case 3: processBlock<float>(effect->processReplacing); break;
+        case 4: processBlock<float>(effect->process); break;
+        case 5: processBlock<double>(effect->processDoubleReplacing); break;
         default:
             close(consumeIndex(), data.ConsumeIntegral<VstIntPtr>(), nullptr, 0.0f);
             create();

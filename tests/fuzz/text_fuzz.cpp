@@ -92,21 +92,11 @@ void checkDisplay(FuzzedDataProvider& data, VstInt32 limit) {
     effect.setSampleRate(consumeFloatBits(data));
     auto display = [&](char* text, VstInt32 n) {
         switch (routine) {
-        case 0:
-            effect.dB2string(value, text, n);
-            break;
-        case 1:
-            effect.Hz2string(value, text, n);
-            break;
-        case 2:
-            effect.ms2string(value, text, n);
-            break;
-        case 3:
-            effect.float2string(value, text, n);
-            break;
-        default:
-            effect.int2string(integer, text, n);
-            break;
+        case 0: effect.dB2string(value, text, n); break;
+        case 1: effect.Hz2string(value, text, n); break;
+        case 2: effect.ms2string(value, text, n); break;
+        case 3: effect.float2string(value, text, n); break;
+        default: effect.int2string(integer, text, n); break;
         }
     };
     Buffer cut(limit, consumeContents(data, limit));
@@ -126,15 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         const int helper = data.ConsumeIntegralInRange(0, 2);
         const VstInt32 limit = data.ConsumeIntegralInRange<VstInt32>(0, maxLimit);
         switch (helper) {
-        case 0:
-            checkCopy(data, limit);
-            break;
-        case 1:
-            checkAppend(data, limit);
-            break;
-        default:
-            checkDisplay(data, limit);
-            break;
+        case 0: checkCopy(data, limit); break;
+        case 1: checkAppend(data, limit); break;
+        default: checkDisplay(data, limit); break;
         }
     }
     return 0;
