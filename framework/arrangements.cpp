@@ -36,13 +36,15 @@ bool AudioEffectX::deallocateArrangement(VstSpeakerArrangement** arrangement) no
 
 bool AudioEffectX::copySpeaker(VstSpeakerProperties* to, VstSpeakerProperties* from) noexcept {
     if (!to || !from) return false;
-    vst_strncpy(to->name, from->name, 63);
-    to->type = from->type;
-    to->azimuth = from->azimuth;
-    to->elevation = from->elevation;
-    to->radius = from->radius;
-    to->reserved = from->reserved;
-    std::memcpy(to->future, from->future, sizeof(to->future));
+    // The source is read whole first: it may be the destination itself.
+    const VstSpeakerProperties source = *from;
+    vst_strncpy(to->name, source.name, 63);
+    to->type = source.type;
+    to->azimuth = source.azimuth;
+    to->elevation = source.elevation;
+    to->radius = source.radius;
+    to->reserved = source.reserved;
+    std::memcpy(to->future, source.future, sizeof(to->future));
     return true;
 }
 
