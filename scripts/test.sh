@@ -65,12 +65,21 @@ run_preset() {
     record "$preset" "$run" "$passed" "$((SECONDS - start))"
 }
 
+# The fuzz targets, each for a bounded time; one that reports counts as failed.
+run_fuzz() {
+    local start=$SECONDS failed
+    bash scripts/fuzz.sh "$1"
+    failed=$?
+    record linux-x86_64-fuzz 3 $((3 - failed)) "$((SECONDS - start))"
+}
+
 run_preset linux-x86_64
 run_preset linux-x86_64-asan
 run_preset linux-x86_64-tsan
 run_preset linux-i386
 run_preset windows-x64
 run_preset windows-x86
+run_fuzz 20
 
 echo
 echo "== summary"
